@@ -17,7 +17,7 @@ cmake --build build/win64 -j"$jobs"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win64/CMakeCache.txt)
 mkdir -p dist
-cp build/win64/host/Korvex.dll dist/Korvex.dll
+cp build/win64/bin/Korvex.dll dist/Korvex.dll
 cp build/native/cli/korvex dist/korvex
 zip_name="Korvex-$version-x64.zip"
 rm -f "dist/$zip_name"
