@@ -69,6 +69,7 @@ TestHost::TestHost(Options options) {
     } else {
         configDir = options.configDir;
     }
+    answerConfigDir = options.answerConfigDir;
     if (options.createConfigDir)
         std::filesystem::create_directories(configDir);
 
@@ -226,7 +227,7 @@ void TestHost::DoubleClickAt(std::int64_t position, bool ctrl, bool shift, bool 
     const LPARAM point = MAKELPARAM(x, y);
     ::SendMessageW(view, WM_LBUTTONDOWN, keys, point);
     ::SendMessageW(view, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
-    ::SendMessageW(view, WM_LBUTTONDBLCLK, keys, point);
+    ::SendMessageW(view, WM_LBUTTONDOWN, keys, point);  // the editor counts two downs in time as a double-click
     ::SendMessageW(view, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
     if (alt) {
         state[VK_MENU] = oldAlt;
@@ -304,7 +305,7 @@ LRESULT TestHost::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case nppm::GETPLUGINSCONFIGDIR: {
         const std::wstring dir = configDir.wstring();
-        if (!lParam || wParam <= dir.size())
+        if (!answerConfigDir || !lParam || wParam <= dir.size())
             return FALSE;
         std::copy(dir.begin(), dir.end(), reinterpret_cast<wchar_t*>(lParam));
         reinterpret_cast<wchar_t*>(lParam)[dir.size()] = L'\0';

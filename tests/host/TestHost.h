@@ -21,6 +21,7 @@ struct Options {
     // temporary folder (which is removed again) is created and used.
     std::filesystem::path configDir;
     bool createConfigDir = true;  // false: answer with a folder that does not exist yet
+    bool answerConfigDir = true;  // false: the host leaves the plug-in's buffer untouched
 };
 
 class TestHost {
@@ -120,6 +121,7 @@ private:
     std::wstring dockModule;
     std::filesystem::path configDir;
     bool ownConfigDir = false;
+    bool answerConfigDir = true;
     bool shutDown = false;
 };
 

@@ -173,7 +173,7 @@ TEST_F(CaretRoad, ANewlyActivatedDocumentStartsClean) {
     const LRESULT second = host.Sci(sci::CREATEDOCUMENT, 0, 0);
     host.Sci(sci::SETDOCPOINTER, 0, second);
     host.Sci(sci::RELEASEDOCUMENT, 0, second);
-    host.Notify(host::nppn::BUFFERACTIVATED);
+    host.Notify(korvex::host::nppn::BUFFERACTIVATED);
     host.SetText(Gz340Document());
     // A mark of its own at the place of the other document's highlight.
     host.Sci(sci::SETINDICATORCURRENT, Active);

@@ -45,7 +45,7 @@ TEST(EntryPoints, NameIsOneStableStringAndTheOtherExportsAnswerAsTheHostExpects)
 TEST(EntryPoints, CheckMarksUseTheIdsTheHostAssigned) {
     TestHost host;
     // A second announcement copies the same ids again and changes nothing else.
-    host.Notify(host::nppn::TBMODIFICATION);
+    host.Notify(korvex::host::nppn::TBMODIFICATION);
     EXPECT_FALSE(host.MenuChecked(0));
     host.RunCommand(0);
     EXPECT_TRUE(host.MenuChecked(0));
@@ -82,8 +82,8 @@ TEST(EditorRecords, TextRangeReadsTheRequestedBytesAndNothingPastTheEnd) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << ".." << c.to);
         std::string buffer(static_cast<std::size_t>(c.to - c.from) + 1, '\0');
-        host::Sci_TextRange range{{c.from, c.to}, buffer.data()};
-        host.Sci(host::sci::GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+        korvex::host::Sci_TextRange range{{c.from, c.to}, buffer.data()};
+        host.Sci(korvex::host::sci::GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
         EXPECT_STREQ(buffer.c_str(), c.expected);
     }
 }
