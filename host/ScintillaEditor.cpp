@@ -64,7 +64,11 @@ void ScintillaEditor::GotoPos(Position position) { Call(sci::GOTOPOS, W(position
 void ScintillaEditor::GrabFocus() { Call(sci::GRABFOCUS); }
 
 Editor& HostViews::Current() {
-    editor.Target(PluginBase::GetCurrentScintilla());
+    const HWND view = PluginBase::GetCurrentScintilla();
+    const bool isSecond = view == PluginBase::nppData._scintillaSecondHandle &&
+                          view != PluginBase::nppData._scintillaMainHandle;
+    ScintillaEditor& editor = isSecond ? second : main;
+    editor.Target(view);
     return editor;
 }
 

@@ -46,13 +46,16 @@ private:
     HWND hwnd;
 };
 
-// The view the host names as current, asked afresh on every Current().
+// The view the host names as current, asked afresh on every Current(). One
+// editor object per view, so a reference an operation holds stays aimed at
+// the view it was given, whatever a nested operation asks later.
 class HostViews final : public Views {
 public:
     Editor& Current() override;
 
 private:
-    ScintillaEditor editor;
+    ScintillaEditor main;
+    ScintillaEditor second;
 };
 
 }  // namespace korvex::host
