@@ -1,5 +1,7 @@
 #include "Berichtdefinities.h"
 
+#include <utility>
+
 #include "definitions/Definitions.h"
 
 namespace korvex {
@@ -11,8 +13,13 @@ std::vector<std::unique_ptr<Bericht>> standaarden;
 }  // namespace
 
 const std::vector<std::unique_ptr<Bericht>>& Berichtdefinities::Standaarden() {
-    if (standaarden.empty())
-        definitions::AppendAll(standaarden);
+    if (standaarden.empty()) {
+        // Built aside and moved in whole: should a construction throw, the registry stays
+        // empty and the next call tries again, instead of serving a part of the catalogue.
+        std::vector<std::unique_ptr<Bericht>> built;
+        definitions::AppendAll(built);
+        standaarden = std::move(built);
+    }
     return standaarden;
 }
 
