@@ -141,22 +141,22 @@ def as_text(token, where, what="text"):
     return str(token)
 
 
-def keyword_args(block, spec):
-    """Parses 'key value ...' arguments after the block's own name. spec maps a key to
+def keyword_args(block, keys):
+    """Parses 'key value ...' arguments after the block's own name. keys maps a key to
     the number of values it takes (None: all up to the next known key)."""
     args = block.args
     values = {}
     i = 0
     while i < len(args):
         key = args[i]
-        if isinstance(key, Text) or key not in spec:
+        if isinstance(key, Text) or key not in keys:
             fail(block.where, f"unexpected {key!r}")
         if key in values:
             fail(block.where, f"{key!r} given twice")
-        count = spec[key]
+        count = keys[key]
         j = i + 1
         if count is None:
-            while j < len(args) and (isinstance(args[j], Text) or args[j] not in spec):
+            while j < len(args) and (isinstance(args[j], Text) or args[j] not in keys):
                 j += 1
         else:
             j = i + 1 + count
@@ -584,7 +584,7 @@ class Builder:
         jw = set(cat.prefixes[self.prefix_number_jw()][1])
         for d in cat.definitions:
             self.kind_names[d.name] = "Kenmerkrecord" if d.name in jw else "Kenmerk Record"
-        self.stats = {"seed": [0, 0], "layout": [0, 0], "partial": [0, 0, 0]}
+        self.stats = {"tables": [0, 0], "layout": [0, 0], "partial": [0, 0, 0]}
         self.used_namediffs = set()
         self.sources = {}   # class -> source tags of the layout rows used
 
@@ -638,7 +638,7 @@ class Builder:
                 fail(where, f"{len(others)} definitions take the others' prefix, not {count}")
 
     def collect_patterns(self):
-        """(name, width) -> patterns found for it in the seed's tables and the official
+        """(name, width) -> patterns found for it in the catalogue's tables and the official
         sheets. Vektis' data elements keep their format across standards, so a pattern
         found there may fill in a layout that does not publish patterns."""
         found = {}
@@ -764,7 +764,7 @@ class Builder:
         return velden, how
 
     def cross_check(self, d, kenmerk, velden, lrec):
-        """A record that the seed gives in full and a layout file gives too: the layout's
+        """A record that the catalogue's tables give in full and a layout file gives too: the layout's
         title-cased names, widths and positions must agree, and so must the patterns and
         mandatory letters where an official sheet gives them."""
         rows = lrec.rows
@@ -803,7 +803,7 @@ class Builder:
     def build(self, d):
         kinds = self.cat.recordsets[d.recordset][0]
         layout = self.layouts.get(d.name)
-        seed = {}
+        given = {}
         if d.name in self.cat.examples:
             ex = self.cat.examples[d.name]
             if (ex["standaard"], ex["versie"], ex["subversie"], ex["codes"]) != \
@@ -812,38 +812,38 @@ class Builder:
             for kenmerk, naam, rows, where in self.cat.example_records[d.name]:
                 if (kenmerk, naam) not in kinds:
                     fail(where, f"record {kenmerk} {naam!r} is not in record set {d.recordset}")
-                seed[kenmerk] = ([f for f, _ in rows], "given in full with the definition")
+                given[kenmerk] = ([f for f, _ in rows], "given in full with the definition")
         header, how = self.header(d)
-        if "01" in seed:
-            if seed["01"][0] != header:
+        if "01" in given:
+            if given["01"][0] != header:
                 fail(self.cat.examples[d.name]["where"],
                      f"{d.name}: the header given in full differs from its composition ({how})")
         else:
-            seed["01"] = (header, f"header: {how}")
+            given["01"] = (header, f"header: {how}")
         for kenmerk, part in (("98", self.comment(d)), ("99", self.trailer(d))):
             velden, how = part
             if velden is None:
                 continue
             if kenmerk not in [k for k, _ in kinds]:
                 fail(d.where, f"{d.name} has a record {kenmerk} layout but its record set lacks it")
-            if kenmerk in seed:
+            if kenmerk in given:
                 fail(d.where, f"{d.name} record {kenmerk} given twice")
-            seed[kenmerk] = (velden, how)
-        if "98" in [k for k, _ in kinds] and "98" not in seed:
+            given[kenmerk] = (velden, how)
+        if "98" in [k for k, _ in kinds] and "98" not in given:
             fail(d.where, f"{d.name} has a comment record but no comment form lists it")
 
         regels = []
         for (kenmerk, naam), count in zip(kinds, d.fields):
             expected_length = d.length_except.get(kenmerk, d.length)
             lrec = layout.get(kenmerk) if layout else None
-            if kenmerk in seed:
-                velden, how = seed[kenmerk]
+            if kenmerk in given:
+                velden, how = given[kenmerk]
                 if lrec:
                     self.cross_check(d, kenmerk, velden, lrec)
                     how += "; the layout file agrees"
                 regel = Regel(kenmerk, naam, velden, how)
-                self.stats["seed"][0] += 1
-                self.stats["seed"][1] += len(velden)
+                self.stats["tables"][0] += 1
+                self.stats["tables"][1] += len(velden)
             elif lrec:
                 velden, how = self.from_layout(d, lrec)
                 regel = Regel(kenmerk, naam, velden, how)
@@ -1059,8 +1059,8 @@ def main(argv):
             print(f"wrote {os.path.join(args.out, name)}")
         for name in stale:
             print(f"removed {os.path.join(args.out, name)}")
-        seed, layout, partial = stats["seed"], stats["layout"], stats["partial"]
-        print(f"records: {seed[0]} from the catalogue's tables ({seed[1]} fields), "
+        tables, layout, partial = stats["tables"], stats["layout"], stats["partial"]
+        print(f"records: {tables[0]} from the catalogue's tables ({tables[1]} fields), "
               f"{layout[0]} from published layouts ({layout[1]} fields), "
               f"{partial[0]} record kind only ({partial[2]} fields in the table)")
     return 0
