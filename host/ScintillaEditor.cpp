@@ -9,6 +9,10 @@
 namespace korvex::host {
 
 namespace {
+// The plug-in reads a caret line, a header field or one record field: far
+// less than this. A larger request is a fault, not a read.
+constexpr Position MaxRead = 1 << 20;
+
 WPARAM W(Position value) noexcept { return static_cast<WPARAM>(value); }
 LPARAM L(Position value) noexcept { return static_cast<LPARAM>(value); }
 }  // namespace
@@ -21,27 +25,27 @@ Position ScintillaEditor::Length() { return Call(sci::GETLENGTH); }
 int ScintillaEditor::CodePage() { return static_cast<int>(Call(sci::GETCODEPAGE)); }
 
 std::string ScintillaEditor::CurLine(std::size_t bufferSize) {
-    if (bufferSize == 0)
+    if (bufferSize == 0 || bufferSize > static_cast<std::size_t>(MaxRead))
         return {};
     // The editor copies up to wParam bytes of the line and then a terminator
     // (older versions one byte fewer): room for both, zeroed.
     std::vector<char> buffer(bufferSize + 1, '\0');
     Call(sci::GETCURLINE, bufferSize, reinterpret_cast<LPARAM>(buffer.data()));
-    buffer.back() = '\0';
+    buffer[bufferSize] = '\0';
     return std::string(buffer.data());
 }
 
 std::string ScintillaEditor::TextRange(Position start, Position end) {
     // An empty or reversed range would make the editor write its terminator
     // before the buffer.
-    if (start < 0 || end <= start)
+    if (start < 0 || end <= start || end - start > MaxRead)
         return {};
     const auto size = static_cast<std::size_t>(end - start) + 1;
     // Zeroed: for a range past the document's end the editor copies nothing.
     std::vector<char> buffer(size, '\0');
     Sci_TextRange range{{static_cast<std::intptr_t>(start), static_cast<std::intptr_t>(end)}, buffer.data()};
     Call(sci::GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
-    buffer.back() = '\0';
+    buffer[size - 1] = '\0';
     return std::string(buffer.data());
 }
 

@@ -185,7 +185,7 @@ LRESULT TestHost::Sci(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageW(Current(), message, wParam, lParam);
 }
 
-LRESULT TestHost::Sci(int which, UINT message, WPARAM wParam, LPARAM lParam) const {
+LRESULT TestHost::SciView(int which, UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageW(views[which], message, wParam, lParam);
 }
 
@@ -210,6 +210,16 @@ void TestHost::Type(char character) {
 
 void TestHost::DoubleClickAt(std::int64_t position, bool ctrl, bool shift, bool alt) {
     const HWND view = Current();
+    // The editor times clicks by the thread's message time, which stands still
+    // between sent messages: a click elsewhere first keeps this double-click
+    // from counting as the third click of the one before.
+    RECT client{};
+    ::GetClientRect(view, &client);
+    const LPARAM away = MAKELPARAM(client.right / 2, client.bottom - 10);
+    ::SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, away);
+    ::SendMessageW(view, WM_LBUTTONUP, 0, away);
+    // Scrolled into view, as anything a user clicks on is.
+    ::SendMessageW(view, 2569 /*SCI_SCROLLRANGE*/, static_cast<WPARAM>(position), position);
     const int x = static_cast<int>(::SendMessageW(view, 2164 /*SCI_POINTXFROMPOSITION*/, 0, position));
     const int y = static_cast<int>(::SendMessageW(view, 2165 /*SCI_POINTYFROMPOSITION*/, 0, position)) + 2;
     WPARAM keys = MK_LBUTTON;
@@ -225,15 +235,25 @@ void TestHost::DoubleClickAt(std::int64_t position, bool ctrl, bool shift, bool 
         ::SetKeyboardState(state);
     }
     const LPARAM point = MAKELPARAM(x, y);
-    ::SendMessageW(view, WM_LBUTTONDOWN, keys, point);
-    ::SendMessageW(view, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
-    ::SendMessageW(view, WM_LBUTTONDOWN, keys, point);  // the editor counts two downs in time as a double-click
-    ::SendMessageW(view, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
+    for (int click = 0; click < 2; ++click) {  // two downs in time make a double-click
+        ::SendMessageW(view, WM_LBUTTONDOWN, keys, point);
+        ::SendMessageW(view, WM_LBUTTONUP, keys & ~MK_LBUTTON, point);
+    }
     if (alt) {
         state[VK_MENU] = oldAlt;
         ::SetKeyboardState(state);
     }
     Pump();
+}
+
+void TestHost::NotifyDoubleClick(std::int64_t position, int modifiers) {
+    SCNotification notification{};
+    notification.nmhdr.hwndFrom = Current();
+    notification.nmhdr.code = scn::DOUBLECLICK;
+    notification.position = position;
+    notification.line = Sci(2166 /*SCI_LINEFROMPOSITION*/, static_cast<WPARAM>(position));
+    notification.modifiers = modifiers;
+    beNotified(&notification);
 }
 
 void TestHost::Pump() {

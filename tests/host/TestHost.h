@@ -66,7 +66,7 @@ public:
     [[nodiscard]] int CurrentView() const noexcept { return currentView; }
     [[nodiscard]] HWND Current() const noexcept { return views[currentView]; }
     LRESULT Sci(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;  // to the current view
-    LRESULT Sci(int which, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT SciView(int which, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     void SetText(std::string_view text);  // current view, caret to 0, then pumped
     void SetCodePage(int codePage);
@@ -77,6 +77,9 @@ public:
     // Double-click at a document position with modifier keys (MK_CONTROL,
     // MK_SHIFT; alt: Alt held via the keyboard state).
     void DoubleClickAt(std::int64_t position, bool ctrl = false, bool shift = false, bool alt = false);
+    // The editor's double-click notification as the host forwards it, for
+    // modifier combinations the editor does not report itself.
+    void NotifyDoubleClick(std::int64_t position, int modifiers);
     // Processes pending messages and paints both views.
     void Pump();
 

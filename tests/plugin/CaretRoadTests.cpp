@@ -83,7 +83,7 @@ TEST_F(CaretRoad, TypingInsideTheMarkedFieldClearsTheLengthenedMark) {
     host.Type('7');
     // The old mark grew with the typed character to 11..26; all of it is
     // cleared before the field (still 11..25 by position) is marked again.
-    EXPECT_EQ(host.Text().substr(11, 4), "207");
+    EXPECT_EQ(host.Text().substr(11, 4), "2072");
     EXPECT_EQ(Box(0, 30), Picture(30, 11, 25));
     EXPECT_EQ(Styles(0, 30), Picture(30, 11, 25, '1', '0'));
 }
@@ -190,6 +190,6 @@ TEST_F(CaretRoad, RequestsGoToTheViewTheHostNamesCurrent) {
     host.SetText(Gz340Document());
     host.Caret(3);
     EXPECT_EQ(host.IndicatorPicture(Active, 0, 6), "--XXX-");
-    EXPECT_EQ(host.Sci(0, sci::STYLEGETFORE, 0), 0x000000);  // the other view is untouched
-    EXPECT_EQ(host.Sci(1, sci::STYLEGETFORE, 0), 0x696969);
+    EXPECT_EQ(host.SciView(0, sci::STYLEGETFORE, 0), 0x000000);  // the other view is untouched
+    EXPECT_EQ(host.SciView(1, sci::STYLEGETFORE, 0), 0x696969);
 }

@@ -49,7 +49,9 @@ private:
     static inline int count = 0;
 };
 
+// After a caret move, so that the editor reports an update.
 bool HeaderColoured(TestHost& host) {
+    host.Caret(4);
     host.Caret(3);
     return host.IndicatorAt(1, 0) != 0;  // the record kind's colour
 }

@@ -26,7 +26,9 @@ TEST(EntryPoints, CommandTableHasFiveEntriesWithASeparatorFourth) {
     }
     // As the host built it: the separator is a separator, no item starts checked.
     EXPECT_EQ(::GetMenuItemCount(host.PluginMenu()), 5);
-    MENUITEMINFOW info{sizeof(info), MIIM_FTYPE};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
     ASSERT_TRUE(::GetMenuItemInfoW(host.PluginMenu(), 3, TRUE, &info));
     EXPECT_TRUE(info.fType & MFT_SEPARATOR);
 }
@@ -38,7 +40,7 @@ TEST(EntryPoints, NameIsOneStableStringAndTheOtherExportsAnswerAsTheHostExpects)
     EXPECT_EQ(first, second);
     EXPECT_STREQ(first, L"Korvex");
     EXPECT_EQ(host.isUnicode(), TRUE);
-    for (UINT message : {0u, WM_COMMAND, 2028u, 0xFFFFu})
+    for (UINT message : {0u, static_cast<unsigned>(WM_COMMAND), 2028u, 0xFFFFu})
         EXPECT_EQ(host.messageProc(message, 1, 2), 1);
 }
 
