@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Korvex.dll is self-contained: it imports only Windows system DLLs, and it
 # exports exactly the six entry points, undecorated.
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
@@ -32,14 +33,10 @@ foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 
 # The export name table: "[ordinal] name" rows after "[Ordinal/Name Pointer] Table".
+# Brackets would keep CMake from splitting a list, so the rows become names first.
 string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([ \t]+\\[[ 0-9]+\\] [^\n]+\n)+)" table "${dump}")
-string(REGEX MATCHALL "\\] [^\n]+" rows "${CMAKE_MATCH_1}")
-set(exports "")
-foreach(row IN LISTS rows)
-  string(REGEX REPLACE "^\\] " "" name "${row}")
-  string(STRIP "${name}" name)
-  list(APPEND exports "${name}")
-endforeach()
+string(REGEX REPLACE "[ \t]+\\[[ 0-9]+\\] ([^\n]+)\n" "\\1;" exports "${CMAKE_MATCH_1}")
+string(REGEX REPLACE ";$" "" exports "${exports}")
 list(SORT exports)
 set(expected beNotified getFuncsArray getName isUnicode messageProc setInfo)
 if(NOT exports STREQUAL expected)
