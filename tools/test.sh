@@ -20,8 +20,8 @@ export DISPLAY=$display
 cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb" 2>/dev/null || true; }
 trap cleanup EXIT
 sleep 1
-wineserver -p
 [ -d "$WINEPREFIX/drive_c" ] || wineboot --init >/dev/null 2>&1
+wineserver -p
 # Xvfb runs no window manager: unmanaged windows spare Wine its two-second
 # wait for one on every window that is hidden or closed.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
