@@ -20,8 +20,11 @@ export DISPLAY=$display
 cleanup() { wineserver -k >/dev/null 2>&1 || true; kill "$xvfb" 2>/dev/null || true; }
 trap cleanup EXIT
 sleep 1
-[ -d "$WINEPREFIX/drive_c" ] || wineboot --init >/dev/null 2>&1
-wineserver -p
+if [ ! -d "$WINEPREFIX/drive_c" ]; then
+    wineboot --init >/dev/null 2>&1
+    wineserver -w  # the one wineboot started, gone before the persistent one
+fi
+wineserver -p || true  # "already running" is fine too
 # Xvfb runs no window manager: unmanaged windows spare Wine its two-second
 # wait for one on every window that is hidden or closed.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
