@@ -5,12 +5,15 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-"$root/tools/prerequisites.sh" "${KORVEX_PREREQUISITES:-build}"
+# tools/test.sh sets KORVEX_TESTS=1: the tests come with their own needs (Wine,
+# the Scintilla DLL), which the plug-in alone does not have.
+if [ "${KORVEX_TESTS:-0}" = 1 ]; then needs=test testing=ON; else needs=build testing=OFF; fi
+"$root/tools/prerequisites.sh" "$needs"
 
 jobs=$(nproc)
-cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$testing >/dev/null
 cmake --build build/native -j"$jobs"
-cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$testing \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
       -DKORVEX_SCINTILLA_DLL="$root/build/scintilla/Scintilla.dll" >/dev/null
 cmake --build build/win64 -j"$jobs"

@@ -7,9 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 what=${1:-build}
 
-build_packages=(cmake make g++ python3 googletest libbenchmark-dev
-                g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
-test_packages=(wine wine64 xvfb xauth dpkg-dev)
+build_packages=(cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+test_packages=(python3 googletest libbenchmark-dev wine wine64 xvfb xauth dpkg-dev)
 
 missing=()
 wanted=("${build_packages[@]}")

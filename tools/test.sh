@@ -5,7 +5,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-KORVEX_PREREQUISITES=test "$root/tools/build.sh"
+KORVEX_TESTS=1 "$root/tools/build.sh"
 
 status=0
 ctest --test-dir build/native --output-on-failure -j"$(nproc)" || status=1
