@@ -16,6 +16,7 @@ import argparse
 import os
 import re
 import sys
+import textwrap
 from dataclasses import dataclass, field as dc_field
 
 TOOL = "tools/generate_catalogue.py"
@@ -897,17 +898,10 @@ def cpp_string(text):
     return '"' + "".join(out) + '"'
 
 
-def wrap_comment(text, indent, width=100):
-    words = text.split(" ")
-    lines, current = [], ""
-    for word in words:
-        if current and len(indent) + len(current) + 1 + len(word) > width:
-            lines.append(indent + current)
-            current = word
-        else:
-            current = f"{current} {word}" if current else word
-    lines.append(indent + current)
-    return lines
+def wrap_comment(text, indent, first_indent=None):
+    """Comment lines of at most 100 characters, broken at blanks only (a longer word runs over)."""
+    return textwrap.wrap(text, 100, initial_indent=first_indent or indent, subsequent_indent=indent,
+                         break_long_words=False, break_on_hyphens=False)
 
 
 def definition_source(d, regels, sources):
@@ -937,9 +931,8 @@ def definition_source(d, regels, sources):
     lines.append("// Records:")
     width = max(len(f"{r.kenmerk} {r.naam}") for r in regels)
     for r in regels:
-        first, *rest = wrap_comment(r.source, "//   " + " " * (width + 2))
-        lines.append(f"//   {r.kenmerk} {r.naam}".ljust(5 + width + 2) + first.lstrip("/ "))
-        lines += rest
+        lines += wrap_comment(r.source, "//   " + " " * (width + 2),
+                              first_indent=f"//   {r.kenmerk} {r.naam}".ljust(5 + width + 2))
     lines.append("")
     # The fields stand in constant arrays: the compiler lays them out as data instead of
     # emitting code per field, and each record's vector is filled with one copy.
