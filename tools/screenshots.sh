@@ -6,13 +6,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-export WINEPREFIX="$root/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=:$((190 + RANDOM % 100))
-Xvfb "$display" -screen 0 1100x700x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
+source "$root/tools/wine-session.sh"
+start_wine_session 1100x700x24
 mkdir -p docs
 declare -A titles=([panel]="Korvex test host" [about]="Over Korvex editor" [changelog]="Changelog")
 for scene in panel about changelog; do

@@ -1,8 +1,5 @@
-#!/bin/sh
-# Runs a Windows test program under Wine; tools/test.sh provides the display
-# and the persistent wineserver.
-root=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+#!/usr/bin/env bash
+# Runs a Windows test program under Wine, as ctest's emulator; tools/test.sh
+# provides the display and the persistent wineserver.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
 exec wine "$@"
