@@ -261,6 +261,16 @@ def replace_rows(base, replacements, block):
 
 
 @dataclass
+class Table:
+    """A block that serves the definitions it lists: a prefix, body, return block, trailer,
+    comment form or comment return block."""
+    fields: list         # (Veld, where); None for a body given with an example in full
+    users: dict          # class -> (N, M, where) from CLASS=N-M, the block's defaults filled in
+    where: str
+    example: str = None  # the class whose header gives this body's fields
+
+
+@dataclass
 class Definition:
     number: int
     name: str
@@ -280,14 +290,14 @@ class Definition:
 class Catalogue:
     recordsets: dict = dc_field(default_factory=dict)
     definitions: list = dc_field(default_factory=list)
-    prefixes: dict = dc_field(default_factory=dict)      # n -> (fields, users, where)
+    prefixes: dict = dc_field(default_factory=dict)      # n -> Table
     prefix_others: tuple = None                           # (n, count, where)
-    bodies: dict = dc_field(default_factory=dict)        # n -> dict
+    bodies: dict = dc_field(default_factory=dict)        # n -> Table
     fillers: dict = dc_field(default_factory=dict)       # class -> (decl, final, where)
-    returns: dict = dc_field(default_factory=dict)       # n -> (fields, users, where)
-    trailers: dict = dc_field(default_factory=dict)      # name -> (fields, users, where)
-    comments: dict = dc_field(default_factory=dict)      # n -> (fields, users, where)
-    comment_returns: dict = dc_field(default_factory=dict)
+    returns: dict = dc_field(default_factory=dict)       # n -> Table
+    trailers: dict = dc_field(default_factory=dict)      # name -> Table
+    comments: dict = dc_field(default_factory=dict)      # n -> Table
+    comment_returns: dict = dc_field(default_factory=dict)  # n -> Table
     examples: dict = dc_field(default_factory=dict)      # class -> dict
     example_records: dict = dc_field(default_factory=dict)  # class -> [(kenmerk, naam, fields, where)]
     namediffs: list = dc_field(default_factory=list)     # (kenmerk, {layout: table}, users, where)
@@ -382,7 +392,7 @@ def parse_catalogue(path):
                 cat.prefix_others = (n, as_int(rest[1], block.where), block.where)
                 if users:
                     fail(users[0].where, "the others' prefix lists no users")
-            cat.prefixes[n] = (parsed, parse_users(users, (None, None)), block.where)
+            cat.prefixes[n] = Table(parsed, parse_users(users, (None, None)), block.where)
         elif kw == "body":
             n = block_number(block, cat.bodies)
             v = keyword_args(Block(kw, block.args[1:], block.where),
@@ -397,16 +407,16 @@ def parse_catalogue(path):
                 parsed = None
             elif "like" in v:
                 base = as_int(v["like"][0], block.where)
-                if base not in cat.bodies or cat.bodies[base]["fields"] is None:
+                if base not in cat.bodies or cat.bodies[base].fields is None:
                     fail(block.where, f"body {base} must come first and list its fields")
-                parsed = replace_rows(cat.bodies[base]["fields"],
+                parsed = replace_rows(cat.bodies[base].fields,
                                       parse_field_rows(fields, None, relative=False), block)
             else:
                 parsed = parse_field_rows(fields, 9, relative=False)
             if parsed is not None and (not parsed or parsed[0][0].start != 9):
                 fail(block.where, "a body starts at 9")
-            cat.bodies[n] = {"fields": parsed, "example": v.get("example", [None])[0],
-                             "users": parse_users(users, (default, None)), "where": block.where}
+            cat.bodies[n] = Table(parsed, parse_users(users, (default, None)), block.where,
+                                  v.get("example", [None])[0])
         elif kw == "fillers":
             if len(block.args) != 3:
                 fail(block.where, "fillers CLASS \"declaration filler\" \"final filler\"")
@@ -423,24 +433,25 @@ def parse_catalogue(path):
                 base = as_int(v["like"][0], block.where)
                 if base not in cat.returns:
                     fail(block.where, f"return block {base} must come first")
-                parsed = replace_rows(cat.returns[base][0],
+                parsed = replace_rows(cat.returns[base].fields,
                                       parse_field_rows(fields, None, relative=True), block)
             else:
                 parsed = parse_field_rows(fields, 0, relative=True)
-            cat.returns[n] = (parsed, parse_users(users, (int(m.group(1)), int(m.group(2)))),
-                              block.where)
+            at = (int(m.group(1)), int(m.group(2)))
+            cat.returns[n] = Table(parsed, parse_users(users, at), block.where)
         elif kw == "trailer":
             if len(block.args) != 1 or block.args[0] in cat.trailers:
                 fail(block.where, "trailer needs a new name")
             fields, users = split_rows(block)
-            cat.trailers[block.args[0]] = (parse_field_rows(fields, 0, relative=False),
-                                           parse_users(users, None), block.where)
+            cat.trailers[block.args[0]] = Table(parse_field_rows(fields, 0, relative=False),
+                                                parse_users(users, None), block.where)
         elif kw in ("comment", "commentreturn"):
             table = cat.comments if kw == "comment" else cat.comment_returns
             n = block_number(block, table)
             fields, users = split_rows(block)
-            table[n] = (parse_short_rows(fields, 0),
-                        parse_users(users, None if kw == "comment" else (None, None)), block.where)
+            table[n] = Table(parse_short_rows(fields, 0),
+                             parse_users(users, None if kw == "comment" else (None, None)),
+                             block.where)
         elif kw == "namediff":
             if len(block.args) != 1:
                 fail(block.where, "namediff \"Kenmerk\"")
@@ -571,7 +582,7 @@ def moved(fields, offset):
 
 
 def users_of(table, name):
-    return [(n, entry) for n, entry in sorted(table.items()) if name in entry[1]]
+    return [(n, table[n]) for n in sorted(table) if name in table[n].users]
 
 
 class Builder:
@@ -582,7 +593,7 @@ class Builder:
         self.check_references()
         self.patterns = self.collect_patterns()
         self.kind_names = {}
-        jw = set(cat.prefixes[self.prefix_number_jw()][1])
+        jw = set(cat.prefixes[self.prefix_number_jw()].users)
         for d in cat.definitions:
             self.kind_names[d.name] = "Kenmerkrecord" if d.name in jw else "Kenmerk Record"
         self.stats = {"tables": [0, 0], "layout": [0, 0], "partial": [0, 0, 0]}
@@ -592,8 +603,8 @@ class Builder:
     def prefix_number_jw(self):
         # The prefix whose record kind is "Kenmerkrecord" names the definitions that use
         # that spelling in every record.
-        hits = [n for n, (fields, _, _) in self.cat.prefixes.items()
-                if fields[0][0].naam == "Kenmerkrecord"]
+        hits = [n for n, prefix in self.cat.prefixes.items()
+                if prefix.fields[0][0].naam == "Kenmerkrecord"]
         if len(hits) != 1:
             fail(self.cat.definitions[0].where, "expected one prefix named \"Kenmerkrecord\"")
         return hits[0]
@@ -616,13 +627,12 @@ class Builder:
             fail(cat.definitions[0].where, "definitions are not in ascending class-name order")
         if len(set(names)) != len(names):
             fail(cat.definitions[0].where, "a class is listed twice")
-        tables = [("prefix", {n: (None, e[1], e[2]) for n, e in cat.prefixes.items()}),
-                  ("body", {n: (None, b["users"], b["where"]) for n, b in cat.bodies.items()}),
-                  ("return", cat.returns), ("trailer", cat.trailers), ("comment", cat.comments),
+        tables = [("prefix", cat.prefixes), ("body", cat.bodies), ("return", cat.returns),
+                  ("trailer", cat.trailers), ("comment", cat.comments),
                   ("commentreturn", cat.comment_returns)]
         for label, table in tables:
             for n, entry in table.items():
-                for user, (_, _, where) in entry[1].items():
+                for user, (_, _, where) in entry.users.items():
                     if user not in self.by_name:
                         fail(where, f"{label} {n}: unknown definition {user}")
         for name, where in [(n, f[2]) for n, f in cat.fillers.items()] + \
@@ -632,8 +642,8 @@ class Builder:
         if cat.prefix_others:
             n, count, where = cat.prefix_others
             listed = set()
-            for e in cat.prefixes.values():
-                listed |= set(e[1])
+            for prefix in cat.prefixes.values():
+                listed |= set(prefix.users)
             others = [d for d in names if d not in listed]
             if len(others) != count:
                 fail(where, f"{len(others)} definitions take the others' prefix, not {count}")
@@ -648,12 +658,9 @@ class Builder:
             found.setdefault((naam, lengte), set()).add(patroon)
 
         cat = self.cat
-        groups = [e[0] for e in cat.prefixes.values()]
-        groups += [b["fields"] for b in cat.bodies.values() if b["fields"]]
-        groups += [e[0] for e in cat.returns.values()]
-        groups += [e[0] for e in cat.trailers.values()]
-        groups += [e[0] for e in cat.comments.values()]
-        groups += [e[0] for e in cat.comment_returns.values()]
+        tables = [cat.prefixes, cat.bodies, cat.returns, cat.trailers, cat.comments,
+                  cat.comment_returns]
+        groups = [t.fields for table in tables for t in table.values() if t.fields]
         groups += [r[2] for recs in cat.example_records.values() for r in recs]
         for group in groups:
             for veld, _ in group:
@@ -677,30 +684,27 @@ class Builder:
 
     def header(self, d):
         cat = self.cat
-        listed = [(n, e) for n, e in sorted(cat.prefixes.items()) if d.name in e[1]]
-        if len(listed) > 1:
-            fail(d.where, f"{d.name} has two prefixes")
-        pn = listed[0][0] if listed else cat.prefix_others[0]
-        prefix = [f for f, _ in cat.prefixes[pn][0]]
-        bn, body = self.single({n: (None, b["users"]) for n, b in cat.bodies.items()},
-                               d.name, "body", d.where)
-        body = cat.bodies[bn]
-        declaration = body["users"][d.name][0]
-        if body["example"]:
-            rows = self.example_record(body["example"], "01")[2]
+        pn, _ = self.single(cat.prefixes, d.name, "prefix", d.where, required=False)
+        if pn is None:
+            pn = cat.prefix_others[0]
+        prefix = [f for f, _ in cat.prefixes[pn].fields]
+        bn, body = self.single(cat.bodies, d.name, "body", d.where)
+        declaration = body.users[d.name][0]
+        if body.example:
+            rows = self.example_record(body.example, "01")[2]
             body_fields = [f for f, _ in rows if f.start >= 9][:-1]
         else:
-            body_fields = [f for f, _ in body["fields"]]
+            body_fields = [f for f, _ in body.fields]
         decl_name, final_name, _ = cat.fillers.get(d.name, ("Reserve", "Reserve", None))
         velden = prefix + body_fields
-        velden.append(filler(decl_name, velden[-1].eind, declaration, body["users"][d.name][2]))
+        velden.append(filler(decl_name, velden[-1].eind, declaration, body.users[d.name][2]))
         how = f"prefix {pn}, body {bn}, filler to {declaration}"
         rn, ret = self.single(cat.returns, d.name, "return block", d.where, required=False)
         if ret:
-            start, end, where = ret[1][d.name]
+            start, end, where = ret.users[d.name]
             if start != declaration:
                 fail(where, f"return block starts at {start}, the declaration ends at {declaration}")
-            velden += moved(ret[0], start)
+            velden += moved(ret.fields, start)
             velden.append(filler(final_name, velden[-1].eind, end, where))
             how += f", return block {rn} at {start}, filler to {end}"
         return velden, how
@@ -710,8 +714,8 @@ class Builder:
         fn, form = self.single(cat.comments, d.name, "comment form", d.where, required=False)
         if not form:
             return None, None
-        declaration, end, where = form[1][d.name]
-        velden = [f for f, _ in form[0]]
+        declaration, end, where = form.users[d.name]
+        velden = [f for f, _ in form.fields]
         velden.append(filler("Reserve", velden[-1].eind, declaration, where))
         how = f"comment form {fn}, filler to {declaration}"
         rn, ret = self.single(cat.comment_returns, d.name, "comment return block", d.where,
@@ -719,7 +723,7 @@ class Builder:
         if (ret is None) != (end is None):
             fail(where, f"{d.name}: a record end goes with a comment return block, and only then")
         if ret:
-            velden += moved(ret[0], declaration)
+            velden += moved(ret.fields, declaration)
             velden.append(filler("Reserve", velden[-1].eind, end, where))
             how += f", return block {rn} at {declaration}, filler to {end}"
         return velden, how
@@ -728,8 +732,8 @@ class Builder:
         tn, tr = self.single(self.cat.trailers, d.name, "shared trailer", d.where, required=False)
         if not tr:
             return None, None
-        length, _, where = tr[1][d.name]
-        velden = [f for f, _ in tr[0]]
+        length, _, where = tr.users[d.name]
+        velden = [f for f, _ in tr.fields]
         velden.append(filler("Reserve", velden[-1].eind, length, where))
         return velden, f"{tn} trailer, filler to {length}"
 
