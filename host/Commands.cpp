@@ -2,9 +2,9 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "analysis/Main.h"
 #include "host/Guarded.h"
@@ -54,17 +54,8 @@ std::wstring ConfigDirectory() {
     std::wstring directory(buffer);
     if (directory.empty())
         return {};
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t separator = directory.find_first_of(L"\\/", from);
-        const std::wstring prefix = directory.substr(0, separator);
-        // Drive roots ("C:") and UNC parts already exist or cannot be made.
-        if (!prefix.empty() && prefix.back() != L':' && ::GetFileAttributesW(prefix.c_str()) == INVALID_FILE_ATTRIBUTES)
-            ::CreateDirectoryW(prefix.c_str(), nullptr);
-        if (separator == std::wstring::npos)
-            break;
-        from = separator + 1;
-    }
+    // Creates every missing parent too; an existing folder is no failure.
+    ::SHCreateDirectoryExW(nullptr, directory.c_str(), nullptr);
     const DWORD attributes = ::GetFileAttributesW(directory.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return {};
