@@ -1,7 +1,8 @@
 """The catalogue generator on bad input: it must stop, naming the file and line at fault.
 
 Each case copies the inputs into a scratch folder, breaks one line, and runs the
-generator there.  python3 test_generate_catalogue.py <repo> <vektis folder>
+generator there.  python3 test_generate_catalogue.py [<repo> [<vektis folder>]]
+(by default this repository and the vektis folder beside it, as the generator reads it)
 """
 
 import os
@@ -89,5 +90,8 @@ class GeneratorInput(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    REPO, VEKTIS = sys.argv[1], sys.argv[2]
+    REPO = sys.argv[1] if len(sys.argv) > 1 else \
+        os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+    VEKTIS = sys.argv[2] if len(sys.argv) > 2 else \
+        os.path.join(os.path.dirname(REPO), "shared", "vektis")
     unittest.main(argv=sys.argv[:1])
