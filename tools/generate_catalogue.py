@@ -168,8 +168,8 @@ def keyword_args(block, keys):
 
 
 def parse_users(rows, default):
-    """'users' rows: CLASS, CLASS=N or CLASS=N-M. Gives {class: (a, b)} with the
-    default filled in, in the order written."""
+    """'users' rows: CLASS, CLASS=N or CLASS=N-M. Gives {class: (N, M, where)} in the
+    order written; a bare CLASS takes the default (N, M), and M is None where not written."""
     users = {}
     for row in rows:
         for token in row.tokens[1:]:
