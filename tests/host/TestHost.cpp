@@ -97,10 +97,10 @@ TestHost::TestHost(Options options) {
         if (!views[i])
             throw std::runtime_error("cannot create a Scintilla view");
         // The host shows documents in a monospaced font, as EI files want.
-        ::SendMessageW(views[i], 2056 /*SCI_STYLESETFONT*/, 32, reinterpret_cast<LPARAM>("Courier New"));
-        ::SendMessageW(views[i], 2050 /*SCI_STYLECLEARALL*/, 0, 0);
+        ::SendMessageW(views[i], sci::STYLESETFONT, sci::STYLE_DEFAULT, reinterpret_cast<LPARAM>("Courier New"));
+        ::SendMessageW(views[i], sci::STYLECLEARALL, 0, 0);
         // No blinking caret: its repaints would run extra updates at random moments.
-        ::SendMessageW(views[i], 2076 /*SCI_SETCARETPERIOD*/, 0, 0);
+        ::SendMessageW(views[i], sci::SETCARETPERIOD, 0, 0);
     }
     dockArea = ::CreateWindowExW(WS_EX_CONTROLPARENT, DockClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                                  ViewWidth, 0, client.right - ViewWidth, height, main, nullptr,
@@ -191,15 +191,15 @@ LRESULT TestHost::SciView(int which, UINT message, WPARAM wParam, LPARAM lParam)
 
 void TestHost::SetText(std::string_view text) {
     const std::string copy(text);
-    Sci(2181 /*SCI_SETTEXT*/, 0, reinterpret_cast<LPARAM>(copy.c_str()));
-    Sci(2025 /*SCI_GOTOPOS*/, 0);
+    Sci(sci::SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+    Sci(sci::GOTOPOS, 0);
     Pump();
 }
 
-void TestHost::SetCodePage(int codePage) { Sci(2037 /*SCI_SETCODEPAGE*/, static_cast<WPARAM>(codePage)); }
+void TestHost::SetCodePage(int codePage) { Sci(sci::SETCODEPAGE, static_cast<WPARAM>(codePage)); }
 
 void TestHost::Caret(std::int64_t position) {
-    Sci(2025 /*SCI_GOTOPOS*/, static_cast<WPARAM>(position));
+    Sci(sci::GOTOPOS, static_cast<WPARAM>(position));
     Pump();
 }
 
@@ -219,9 +219,9 @@ void TestHost::DoubleClickAt(std::int64_t position, bool ctrl, bool shift, bool 
     ::SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, away);
     ::SendMessageW(view, WM_LBUTTONUP, 0, away);
     // Scrolled into view, as anything a user clicks on is.
-    ::SendMessageW(view, 2569 /*SCI_SCROLLRANGE*/, static_cast<WPARAM>(position), position);
-    const int x = static_cast<int>(::SendMessageW(view, 2164 /*SCI_POINTXFROMPOSITION*/, 0, position));
-    const int y = static_cast<int>(::SendMessageW(view, 2165 /*SCI_POINTYFROMPOSITION*/, 0, position)) + 2;
+    ::SendMessageW(view, sci::SCROLLRANGE, static_cast<WPARAM>(position), position);
+    const int x = static_cast<int>(::SendMessageW(view, sci::POINTXFROMPOSITION, 0, position));
+    const int y = static_cast<int>(::SendMessageW(view, sci::POINTYFROMPOSITION, 0, position)) + 2;
     WPARAM keys = MK_LBUTTON;
     if (ctrl)
         keys |= MK_CONTROL;
@@ -251,7 +251,7 @@ void TestHost::NotifyDoubleClick(std::int64_t position, int modifiers) {
     notification.nmhdr.hwndFrom = Current();
     notification.nmhdr.code = scn::DOUBLECLICK;
     notification.position = position;
-    notification.line = Sci(2166 /*SCI_LINEFROMPOSITION*/, static_cast<WPARAM>(position));
+    notification.line = Sci(sci::LINEFROMPOSITION, static_cast<WPARAM>(position));
     notification.modifiers = modifiers;
     beNotified(&notification);
 }
@@ -271,15 +271,15 @@ void TestHost::Pump() {
 }
 
 std::string TestHost::Text() const {
-    const auto length = static_cast<std::size_t>(Sci(2006 /*SCI_GETLENGTH*/));
+    const auto length = static_cast<std::size_t>(Sci(sci::GETLENGTH));
     std::string text(length + 1, '\0');
-    Sci(2182 /*SCI_GETTEXT*/, length + 1, reinterpret_cast<LPARAM>(text.data()));
+    Sci(sci::GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()));
     text.resize(length);
     return text;
 }
 
 int TestHost::IndicatorAt(int indicator, std::int64_t position) const {
-    return static_cast<int>(Sci(2507 /*SCI_INDICATORVALUEAT*/, static_cast<WPARAM>(indicator), position));
+    return static_cast<int>(Sci(sci::INDICATORVALUEAT, static_cast<WPARAM>(indicator), position));
 }
 
 std::string TestHost::IndicatorPicture(int indicator, std::int64_t from, std::int64_t to) const {
@@ -290,7 +290,7 @@ std::string TestHost::IndicatorPicture(int indicator, std::int64_t from, std::in
 }
 
 int TestHost::StyleAt(std::int64_t position) const {
-    return static_cast<int>(Sci(2010 /*SCI_GETSTYLEAT*/, static_cast<WPARAM>(position)));
+    return static_cast<int>(Sci(sci::GETSTYLEAT, static_cast<WPARAM>(position)));
 }
 
 std::string TestHost::StylePicture(std::int64_t from, std::int64_t to) const {

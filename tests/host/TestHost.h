@@ -16,6 +16,18 @@
 
 namespace korvex::testhost {
 
+// The editor's messages: the plug-in's own, and those only tests send.
+namespace sci {
+using namespace host::sci;
+constexpr UINT INSERTTEXT = 2003, GETANCHOR = 2009, GETSTYLEAT = 2010, SETCODEPAGE = 2037;
+constexpr UINT STYLESETFONT = 2056, SETCARETPERIOD = 2076, INDICGETSTYLE = 2081, INDICGETFORE = 2083;
+constexpr UINT POINTXFROMPOSITION = 2164, POINTYFROMPOSITION = 2165, SETTEXT = 2181, GETTEXT = 2182;
+constexpr UINT GETDOCPOINTER = 2357, SETDOCPOINTER = 2358, CREATEDOCUMENT = 2375, ADDREFDOCUMENT = 2376;
+constexpr UINT RELEASEDOCUMENT = 2377, STYLEGETFORE = 2481, STYLEGETBACK = 2482, STYLEGETBOLD = 2483;
+constexpr UINT INDICATORVALUEAT = 2507, INDICGETALPHA = 2524, SCROLLRANGE = 2569, DELETERANGE = 2645;
+constexpr int STYLE_DEFAULT = 32;
+}  // namespace sci
+
 struct Options {
     // The folder NPPM_GETPLUGINSCONFIGDIR answers with; empty: a fresh
     // temporary folder (which is removed again) is created and used.

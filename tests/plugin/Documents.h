@@ -1,20 +1,14 @@
-// Editor messages the tests read state with, and EI documents to load.
+// EI documents to load into the stand-in host.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "tests/host/TestHost.h"
+
 namespace korvex::testdocs {
 
-namespace sci {
-constexpr unsigned STYLEGETFORE = 2481, STYLEGETBACK = 2482, STYLEGETBOLD = 2483;
-constexpr unsigned INDICGETSTYLE = 2081, INDICGETFORE = 2083, INDICGETALPHA = 2524;
-constexpr unsigned SETINDICATORCURRENT = 2500, INDICATORFILLRANGE = 2504;
-constexpr unsigned GETANCHOR = 2009, GETCURRENTPOS = 2008, SETSEL = 2160;
-constexpr unsigned GETDOCPOINTER = 2357, SETDOCPOINTER = 2358, CREATEDOCUMENT = 2375, RELEASEDOCUMENT = 2377;
-constexpr unsigned ADDREFDOCUMENT = 2376;
-constexpr unsigned DELETERANGE = 2645, INSERTTEXT = 2003, STYLESETFORE = 2051;
-}  // namespace sci
+namespace sci = testhost::sci;
 
 // A line of the given kind, filled with a recognisable pattern to its width.
 inline std::string Record(std::string_view kind, std::size_t width) {

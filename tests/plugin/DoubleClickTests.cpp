@@ -102,7 +102,7 @@ TEST_F(DoubleClick, LeavesTheEditorsSelectionWhereNoFieldApplies) {
 
     // Below the text the editor reports no position at all (-1).
     host.Caret(0);
-    const std::int64_t end = host.Sci(2006 /*SCI_GETLENGTH*/);
+    const std::int64_t end = host.Sci(sci::GETLENGTH);
     host.Sci(sci::SETSEL, end, end);
     RECT client{};
     ::GetClientRect(host.Current(), &client);
