@@ -507,13 +507,8 @@ def title_case(name):
     return "".join(out)
 
 
-@dataclass
-class LayoutRecord:
-    kenmerk: str
-    rows: list            # (naam, lengte, start, eind, patroon, verplicht, source, where)
-
-
 def read_layout(path):
+    """{kenmerk: rows}, each row (naam, lengte, start, eind, patroon, verplicht, source, where)."""
     records = {}
     with open(path, encoding="utf-8", newline="") as f:
         lines = f.read().split("\n")
@@ -537,15 +532,15 @@ def read_layout(path):
         if kenmerk != previous:
             if kenmerk in records or (previous is not None and kenmerk < previous):
                 fail(where, f"record {kenmerk} out of order")
-            records[kenmerk] = LayoutRecord(kenmerk, [])
+            records[kenmerk] = []
             previous = kenmerk
-        rec = records[kenmerk]
-        expected = rec.rows[-1][3] if rec.rows else 0
+        rows = records[kenmerk]
+        expected = rows[-1][3] if rows else 0
         if start != expected or lengte < 1 or eind != start + lengte:
             fail(where, f"field {naam!r} at {start}/{eind} breaks contiguity (expected start {expected})")
         if verplicht not in ("", "M", "C", "O", "S", "J"):
             fail(where, f"unknown mandatory letter {verplicht!r}")
-        rec.rows.append((naam, lengte, start, eind, patroon, verplicht, source, where))
+        rows.append((naam, lengte, start, eind, patroon, verplicht, source, where))
     return records
 
 
@@ -665,8 +660,8 @@ class Builder:
             for veld, _ in group:
                 add(veld.naam, veld.lengte, veld.patroon)
         for records in self.layouts.values():
-            for rec in records.values():
-                for naam, lengte, _, _, patroon, _, source, _ in rec.rows:
+            for rows in records.values():
+                for naam, lengte, _, _, patroon, _, source, _ in rows:
                     if is_official(source):
                         add(title_case(naam), lengte, patroon)
         return found
@@ -745,7 +740,7 @@ class Builder:
     def from_layout(self, d, lrec):
         velden = []
         carried = 0
-        for i, (naam, lengte, start, eind, patroon, verplicht, source, where) in enumerate(lrec.rows):
+        for i, (naam, lengte, start, eind, patroon, verplicht, source, where) in enumerate(lrec):
             naam = title_case(naam)
             if not is_official(source):
                 if patroon:
@@ -767,11 +762,10 @@ class Builder:
             how += f"; {carried} pattern{'s' if carried > 1 else ''} filled in"
         return velden, how
 
-    def cross_check(self, d, kenmerk, velden, lrec):
+    def cross_check(self, d, kenmerk, velden, rows):
         """A record that the catalogue's tables give in full and a layout file gives too: the layout's
         title-cased names, widths and positions must agree, and so must the patterns and
         mandatory letters where an official sheet gives them."""
-        rows = lrec.rows
         for i in range(max(len(rows), len(velden))):
             if i >= len(rows) or i >= len(velden):
                 where = rows[min(i, len(rows) - 1)][7]
