@@ -181,6 +181,19 @@ bool TestHost::MenuChecked(int index) const {
     return (::GetMenuState(pluginMenu, CommandId(index), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
+void TestHost::ReassignCommandIds(UINT first) {
+    for (int i = 0; i < funcCount; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID;
+        info.wID = first + static_cast<UINT>(i);
+        ::SetMenuItemInfoW(pluginMenu, static_cast<UINT>(i), TRUE, &info);
+        commandIds[static_cast<std::size_t>(i)] = info.wID;
+        funcItems[i]._cmdID = static_cast<int>(info.wID);
+    }
+    Notify(nppn::TBMODIFICATION, main);
+}
+
 LRESULT TestHost::Sci(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageW(Current(), message, wParam, lParam);
 }

@@ -70,6 +70,9 @@ public:
     [[nodiscard]] UINT CommandId(int index) const;  // the id the host assigned
     void RunCommand(int index);                     // as a menu click: WM_COMMAND
     [[nodiscard]] bool MenuChecked(int index) const;
+    // Gives the plug-in's menu items new ids from `first`, writes them into the
+    // command table and announces the table again, as the host may.
+    void ReassignCommandIds(UINT first);
     [[nodiscard]] HMENU PluginMenu() const noexcept { return pluginMenu; }
 
     // --- Editor views. ---

@@ -9,6 +9,7 @@
 
 using namespace korvex;
 using korvex::testhost::TestHost;
+namespace sci = korvex::testhost::sci;
 
 TEST(EntryPoints, CommandTableHasFiveEntriesWithASeparatorFourth) {
     TestHost host;
@@ -46,25 +47,40 @@ TEST(EntryPoints, NameIsOneStableStringAndTheOtherExportsAnswerAsTheHostExpects)
 
 TEST(EntryPoints, CheckMarksUseTheIdsTheHostAssigned) {
     TestHost host;
-    // A second announcement copies the same ids again and changes nothing else.
-    host.Notify(korvex::host::nppn::TBMODIFICATION);
-    EXPECT_FALSE(host.MenuChecked(0));
     host.RunCommand(0);
     EXPECT_TRUE(host.MenuChecked(0));
     // Nothing was checked through the raw indices 0 to 4, which are no menu ids here.
     for (UINT index = 0; index < 5; ++index)
         EXPECT_EQ(::GetMenuState(host.PluginMenu(), index, MF_BYCOMMAND), static_cast<UINT>(-1));
+
+    // The host renumbers its menu and announces it again: the marks follow.
+    host.ReassignCommandIds(23000);
+    host.RunCommand(0);
+    EXPECT_FALSE(host.MenuChecked(0));
+    host.RunCommand(0);
+    EXPECT_TRUE(host.MenuChecked(0));
+    // The second announcement changed nothing else in the table.
+    EXPECT_EQ(host.funcCount, 5);
+    EXPECT_STREQ(host.funcItems[0]._itemName, L"Korvex editor actief");
+    EXPECT_EQ(host.funcItems[3]._pFunc, nullptr);
 }
 
 TEST(EntryPoints, UnknownNotificationsDoNothing) {
     TestHost host;
     host.RunCommand(0);
     host.SetText("0124901002026010112000000001\n");
+    host.Caret(3);
     const std::string before = host.Text();
+    // The caret moves without a repaint, so only an update run by one of these
+    // codes would move the mark.
+    host.Sci(sci::GOTOPOS, 12);
     for (std::uint32_t code : {0u, 1u, 1000u, 1003u, 2000u, 2008u, 2013u, 0xFFFFFFFFu})
         host.Notify(code, host.View(0));
     EXPECT_EQ(host.Text(), before);
+    EXPECT_EQ(host.IndicatorPicture(0, 0, 12), "--XXX-------");
     EXPECT_TRUE(host.MenuChecked(0));
+    host.Pump();  // the editor's own update does move it
+    EXPECT_EQ(host.IndicatorPicture(0, 0, 12), "-----------X");
 }
 
 // The records declared in our own code match what the patched Scintilla reads.
