@@ -29,6 +29,7 @@ struct DockingHost {
     std::vector<UINT> messages;
     const host::NppTbData* record = nullptr;
     host::NppTbData copy{};
+    bool visibleWhenRegistered = false;  // before the host shows the panel
 };
 DockingHost* dockingHost = nullptr;
 
@@ -40,6 +41,7 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         if (message == host::nppm::DMMREGASDCKDLG) {
             h->record = reinterpret_cast<const host::NppTbData*>(lParam);
             h->copy = *h->record;
+            h->visibleWhenRegistered = ::IsWindowVisible(h->record->hClient) != FALSE;
             ::SetParent(h->record->hClient, h->dockArea);
             ::ShowWindow(h->record->hClient, SW_SHOW);
         } else if (message == host::nppm::DMMSHOW) {
@@ -113,6 +115,7 @@ TEST(Docking, PanelIsRegisteredOnceAndItsCheckMarkFollowsItsRealVisibility) {
         EXPECT_STREQ(h.copy.pszModuleName, L"Korvex");
         EXPECT_TRUE(Checked(h));
         // Made hidden: only the host's registration showed it.
+        EXPECT_FALSE(h.visibleWhenRegistered);
         EXPECT_TRUE(::IsWindowVisible(panel));
     }
 
