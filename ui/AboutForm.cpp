@@ -130,24 +130,8 @@ void Open(HWND window, UINT urlId) {
 void AboutForm::ShowModal(HWND ownerWindow) noexcept {
     owner = ownerWindow;
     const ActivationScope comctl6;
-    ::DialogBoxParamW(PluginBase::module, MAKEINTRESOURCEW(IDD_ABOUT), owner, &AboutForm::DialogProc,
+    ::DialogBoxParamW(PluginBase::module, MAKEINTRESOURCEW(IDD_ABOUT), owner, &FormProc<AboutForm>,
                       reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK AboutForm::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    try {
-        if (message == WM_INITDIALOG) {
-            ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            if (auto* self = reinterpret_cast<AboutForm*>(lParam))
-                self->hwnd = dialog;
-        }
-        auto* self = reinterpret_cast<AboutForm*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-        if (!self)
-            return FALSE;
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return FALSE;
-    }
 }
 
 INT_PTR AboutForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -245,24 +229,8 @@ void AboutForm::buttonSluiten_Click() {
 void ChangelogForm::ShowModal(HWND ownerWindow) noexcept {
     owner = ownerWindow;
     const ActivationScope comctl6;
-    ::DialogBoxParamW(PluginBase::module, MAKEINTRESOURCEW(IDD_CHANGELOG), owner, &ChangelogForm::DialogProc,
+    ::DialogBoxParamW(PluginBase::module, MAKEINTRESOURCEW(IDD_CHANGELOG), owner, &FormProc<ChangelogForm>,
                       reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK ChangelogForm::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    try {
-        if (message == WM_INITDIALOG) {
-            ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            if (auto* self = reinterpret_cast<ChangelogForm*>(lParam))
-                self->hwnd = dialog;
-        }
-        auto* self = reinterpret_cast<ChangelogForm*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-        if (!self)
-            return FALSE;
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return FALSE;
-    }
 }
 
 INT_PTR ChangelogForm::Handle(UINT message, WPARAM wParam, LPARAM) {

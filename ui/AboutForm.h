@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ui/FormProc.h"
+
 namespace korvex::ui {
 
 class AboutForm {
@@ -12,7 +14,8 @@ public:
     void ShowModal(HWND owner) noexcept;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <class Form>
+    friend INT_PTR CALLBACK FormProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void AboutForm_Load();
     void linkLabelWebsite_LinkClicked();
@@ -29,7 +32,8 @@ public:
     void ShowModal(HWND owner) noexcept;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <class Form>
+    friend INT_PTR CALLBACK FormProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     static LRESULT CALLBACK TextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInit();

@@ -76,31 +76,13 @@ bool KorvexForm::Create(HINSTANCE module, HWND parent) noexcept {
     if (hwnd)
         return true;
     const ActivationScope comctl6;
-    return ::CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_KORVEX_FORM), parent, &KorvexForm::DialogProc,
+    return ::CreateDialogParamW(module, MAKEINTRESOURCEW(IDD_KORVEX_FORM), parent, &FormProc<KorvexForm>,
                                 reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void KorvexForm::Close() noexcept {
     if (hwnd && ::IsWindow(hwnd))
         ::DestroyWindow(hwnd);  // WM_NCDESTROY forgets the handles
-}
-
-INT_PTR CALLBACK KorvexForm::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    try {
-        if (message == WM_INITDIALOG) {
-            auto* self = reinterpret_cast<KorvexForm*>(lParam);
-            ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            if (!self)
-                return FALSE;
-            self->hwnd = dialog;
-        }
-        auto* self = reinterpret_cast<KorvexForm*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-        if (!self)
-            return FALSE;
-        return self->Handle(message, wParam, lParam);
-    } catch (...) {
-        return FALSE;
-    }
 }
 
 INT_PTR KorvexForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 
 #include "analysis/Panel.h"
 #include "catalogue/Bericht.h"
+#include "ui/FormProc.h"
 
 namespace korvex::ui {
 
@@ -34,7 +35,8 @@ public:
     void UpdateVeld(Text patroon, Text verplicht) override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    template <class Form>
+    friend INT_PTR CALLBACK FormProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInit();
