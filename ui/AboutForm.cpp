@@ -127,8 +127,7 @@ void Open(HWND window, UINT urlId) {
 
 // --- AboutForm ---
 
-void AboutForm::ShowModal(HWND ownerWindow) noexcept {
-    owner = ownerWindow;
+void AboutForm::ShowModal(HWND owner) noexcept {
     const ActivationScope comctl6;
     ::DialogBoxParamW(PluginBase::module, MAKEINTRESOURCEW(IDD_ABOUT), owner, &FormProc<AboutForm>,
                       reinterpret_cast<LPARAM>(this));
@@ -200,7 +199,7 @@ void AboutForm::AboutForm_Load() {
     // Read afresh from the module's file on every opening.
     ::SetDlgItemTextW(hwnd, IDC_LABEL_VERSIENUMMER, FileVersion(PluginBase::module).c_str());
 
-    CentreOverOwner(hwnd, owner);
+    CentreOverOwner(hwnd);
 }
 
 void AboutForm::linkLabelWebsite_LinkClicked() {
@@ -226,8 +225,7 @@ void AboutForm::buttonSluiten_Click() {
 
 // --- ChangelogForm ---
 
-void ChangelogForm::ShowModal(HWND ownerWindow) noexcept {
-    owner = ownerWindow;
+void ChangelogForm::ShowModal(HWND owner) noexcept {
     const ActivationScope comctl6;
     ::DialogBoxParamW(PluginBase::module, MAKEINTRESOURCEW(IDD_CHANGELOG), owner, &FormProc<ChangelogForm>,
                       reinterpret_cast<LPARAM>(this));
@@ -266,7 +264,7 @@ void ChangelogForm::OnInit() {
         ::SetFocus(text);
         ::SendMessageW(text, EM_SETSEL, 0, 0);
     }
-    CentreOverOwner(hwnd, owner);
+    CentreOverOwner(hwnd);
 }
 
 LRESULT CALLBACK ChangelogForm::TextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

@@ -24,7 +24,6 @@ private:
     void buttonSluiten_Click();
 
     HWND hwnd = nullptr;
-    HWND owner = nullptr;
 };
 
 class ChangelogForm {
@@ -39,7 +38,6 @@ private:
     void OnInit();
 
     HWND hwnd = nullptr;
-    HWND owner = nullptr;
 };
 
 }  // namespace korvex::ui

@@ -27,7 +27,8 @@ void SetClientSize(HWND window, int width, int height) noexcept {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CentreOverOwner(HWND window, HWND owner) noexcept {
+void CentreOverOwner(HWND window) noexcept {
+    const HWND owner = ::GetWindow(window, GW_OWNER);
     RECT own{};
     const bool hasOwner = owner && ::IsWindow(owner) && !::IsIconic(owner) && ::GetWindowRect(owner, &own);
     MONITORINFO monitor{};

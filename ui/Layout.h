@@ -35,7 +35,7 @@ void Place(HWND control, const RECT& rect) noexcept;
 void SetClientSize(HWND window, int width, int height) noexcept;
 // Centres the window over its owner, kept inside the owner's monitor; over
 // the work area when there is no owner.
-void CentreOverOwner(HWND window, HWND owner) noexcept;
+void CentreOverOwner(HWND window) noexcept;
 // Width and height of text drawn in the control's font (lines split at "\n").
 [[nodiscard]] SIZE TextExtent(HWND control, const wchar_t* text) noexcept;
 
