@@ -83,8 +83,6 @@ constexpr int ChangelogWidth = 687;
 constexpr int ChangelogHeight = 292;
 constexpr Box ChangelogText{16, 15, 653, 269};
 
-WNDPROC baseEditProc = nullptr;
-
 // A link control shows its text from the left; centre it in its row by
 // fitting it to the text it shows. An address wider than the row may use the
 // dialog's whole width (less the inset) rather than lose its end.
@@ -255,10 +253,7 @@ void ChangelogForm::OnInit() {
     Place(text, scale.Rect(ChangelogText));
 
     if (text) {
-        const auto previous = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChangelogForm::TextProc)));
-        if (previous != &ChangelogForm::TextProc)
-            baseEditProc = previous;
+        ::SetWindowSubclass(text, &ChangelogForm::TextProc, 0, 0);
         ::SendMessageW(text, EM_SETLIMITTEXT, 0, 0);  // edits may make it longer than 32K
         ::SetWindowTextW(text, Utf16(ChangelogBytes(PluginBase::module)).c_str());
         ::SetFocus(text);
@@ -267,15 +262,15 @@ void ChangelogForm::OnInit() {
     CentreOverOwner(hwnd);
 }
 
-LRESULT CALLBACK ChangelogForm::TextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT CALLBACK ChangelogForm::TextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR) noexcept {
     // A multi-line edit inside a dialog closes the dialog on Escape, by
     // sending it WM_CLOSE; here Escape must close nothing.
     if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
         return 0;
-    if (message == WM_NCDESTROY && baseEditProc)
-        ::SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseEditProc));
-    return baseEditProc ? ::CallWindowProcW(baseEditProc, edit, message, wParam, lParam)
-                        : ::DefWindowProcW(edit, message, wParam, lParam);
+    if (message == WM_NCDESTROY)
+        ::RemoveWindowSubclass(edit, &ChangelogForm::TextProc, 0);
+    return ::DefSubclassProc(edit, message, wParam, lParam);
 }
 
 }  // namespace ui

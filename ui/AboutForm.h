@@ -33,7 +33,8 @@ public:
 private:
     template <class Form>
     friend INT_PTR CALLBACK FormProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    static LRESULT CALLBACK TextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT CALLBACK TextProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR) noexcept;
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnInit();
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include <commctrl.h>
+
 #include "analysis/Main.h"
 #include "ui/Layout.h"
 #include "ui/Resources.h"
@@ -50,9 +52,6 @@ constexpr int headingIds[] = {IDC_LABEL_VELD, IDC_LABEL_RECORD};
 constexpr Box ListBox{6, 136, 200, 173};
 constexpr int ListRightGap = InitialWidth - (ListBox.x + ListBox.width);     // 7
 constexpr int ListBottomGap = InitialHeight - (ListBox.y + ListBox.height);  // 6
-
-// The standard list box procedure, for the subclass to pass messages on to.
-WNDPROC baseListProc = nullptr;
 
 HFONT CreateHeadingFont(HWND window) noexcept {
     // "Microsoft Sans Serif" 8.25 pt bold, in pixels of the display.
@@ -125,13 +124,8 @@ void KorvexForm::OnInit() {
     for (const Placement& place : fixedPlaces)
         Place(::GetDlgItem(hwnd, place.id), scale.Rect(place.box));
 
-    if (listBox1) {
-        ::SetWindowLongPtrW(listBox1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        const auto previous = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(listBox1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&KorvexForm::ListProc)));
-        if (previous != &KorvexForm::ListProc)
-            baseListProc = previous;
-    }
+    if (listBox1)
+        ::SetWindowSubclass(listBox1, &KorvexForm::ListProc, 0, reinterpret_cast<DWORD_PTR>(this));
     // A child window has no frame: its window is its client area. WM_SIZE
     // places the list and the headings.
     ::SetWindowPos(hwnd, nullptr, 0, 0, scale.X(InitialWidth), scale.Y(InitialHeight),
@@ -234,39 +228,33 @@ void KorvexForm::SelectField(const Veld& veld) {
     // Not an entry of the list: the selection stays as it was.
 }
 
-LRESULT CALLBACK KorvexForm::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<KorvexForm*>(::GetWindowLongPtrW(list, GWLP_USERDATA));
-    const auto passOn = [&]() noexcept {
-        return baseListProc ? ::CallWindowProcW(baseListProc, list, message, wParam, lParam)
-                            : ::DefWindowProcW(list, message, wParam, lParam);
-    };
+LRESULT CALLBACK KorvexForm::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                      DWORD_PTR form) noexcept {
+    KorvexForm& self = *reinterpret_cast<KorvexForm*>(form);
+    const auto passOn = [&]() noexcept { return ::DefSubclassProc(list, message, wParam, lParam); };
     try {
         switch (message) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             const LRESULT result = passOn();
-            if (self)
-                self->listPressed = true;
+            self.listPressed = true;
             return result;
         }
         case WM_LBUTTONUP: {
             // The list selects the entry under the mouse on the way down; the
             // click counts when the button comes up again on that entry.
-            const bool pressed = self && std::exchange(self->listPressed, false);
+            const bool pressed = std::exchange(self.listPressed, false);
             const LRESULT result = passOn();
             if (pressed)
-                self->OnListButtonUp({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+                self.OnListButtonUp({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
             return result;
         }
         case WM_CAPTURECHANGED:
         case WM_CANCELMODE:
-            if (self)
-                self->listPressed = false;
+            self.listPressed = false;
             return passOn();
         case WM_NCDESTROY:
-            ::SetWindowLongPtrW(list, GWLP_USERDATA, 0);
-            if (baseListProc)
-                ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseListProc));
+            ::RemoveWindowSubclass(list, &KorvexForm::ListProc, 0);
             return passOn();
         default:
             return passOn();
