@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include "analysis/Main.h"
+#include "host/Guarded.h"
 #include "host/PluginBase.h"
 #include "ui/Layout.h"
 #include "ui/Resources.h"
@@ -210,11 +211,7 @@ void AboutForm::linkLabelAuteur_LinkClicked() {
 
 void AboutForm::buttonChangelog_Click() noexcept {
     // Whatever goes wrong here, the About dialog stays open and says nothing.
-    try {
-        ChangelogForm changelog;
-        changelog.ShowModal(hwnd);
-    } catch (...) {
-    }
+    host::Guarded([this] { ChangelogForm().ShowModal(hwnd); });
 }
 
 void AboutForm::buttonSluiten_Click() {
