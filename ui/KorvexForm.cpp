@@ -190,7 +190,9 @@ void KorvexForm::ClearSelection() {
 }
 
 void KorvexForm::ClearFields() {
-    if (!listBox1)
+    // An unrecognised document clears on every caret move; an empty list
+    // (horizontal extent already 0) need not be reset and repainted.
+    if (!listBox1 || ::SendMessageW(listBox1, LB_GETCOUNT, 0, 0) == 0)
         return;
     ::SendMessageW(listBox1, LB_RESETCONTENT, 0, 0);
     widestEntry = 0;

@@ -221,6 +221,17 @@ TEST_F(PanelTest, SelectField_FindsTheEntryByIdentityAndScrollsToIt) {
     EXPECT_GT(::SendMessageW(list, LB_GETTOPINDEX, 0, 0), 0);
 }
 
+TEST_F(PanelTest, ClearFieldsOnAnEmptyList_DoesNotRepaintIt) {
+    form.ClearFields();
+    ::UpdateWindow(list);
+    ASSERT_FALSE(::GetUpdateRect(list, nullptr, FALSE));
+    // An unrecognised document empties the list on every caret move.
+    form.ClearFields();
+    EXPECT_FALSE(::GetUpdateRect(list, nullptr, FALSE));
+    EXPECT_EQ(Count(), 0);
+    EXPECT_EQ(::SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0), 0);
+}
+
 TEST_F(PanelTest, LongNames_GetAHorizontalScrollRangeThatClearingResets) {
     const std::string longName(77, 'W');
     const Veld wide = Field(longName, 0, 1);
