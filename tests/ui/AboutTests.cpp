@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include "UiTestSupport.h"
+#include "tests/host/DialogScript.h"
 #include "analysis/Main.h"
 #include "host/PluginBase.h"
 #include "ui/AboutForm.h"
@@ -110,45 +111,7 @@ TEST(AboutResources, ChangelogHasItsFiftyOneLinesAsListed) {
 
 // --- Modal dialogs ---
 
-// Runs the steps one per timer tick inside whatever modal loop is running,
-// then closes every dialog still open so that a failure cannot hang the run.
-class Script {
-public:
-    explicit Script(std::vector<std::function<void()>> steps) : steps(std::move(steps)) {}
-
-    void Run(const std::function<void()>& openModal) {
-        current = this;
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 30, &Script::Tick);
-        openModal();
-        ::KillTimer(nullptr, timer);
-        current = nullptr;
-        uitest::Pump();
-        // A dialog that closed too early ends its loop with steps left over.
-        EXPECT_EQ(next, steps.size()) << "steps run before the dialogs closed";
-    }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        Script* self = current;
-        if (!self || self->busy)
-            return;
-        self->busy = true;  // a step may open a nested modal loop that ticks too
-        if (self->next < self->steps.size()) {
-            const auto step = self->steps[self->next++];
-            step();
-        } else {
-            for (const wchar_t* title : {L"Changelog", L"Over Korvex editor"})
-                if (const HWND dialog = ::FindWindowW(L"#32770", title))
-                    ::EndDialog(dialog, 0);
-        }
-        self->busy = false;
-    }
-
-    static inline Script* current = nullptr;
-    std::vector<std::function<void()>> steps;
-    std::size_t next = 0;
-    bool busy = false;
-};
+using Script = testhost::DialogScript;
 
 HWND About() {
     return ::FindWindowW(L"#32770", L"Over Korvex editor");
