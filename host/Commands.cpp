@@ -62,11 +62,6 @@ std::wstring ConfigDirectory() {
     return directory;
 }
 
-bool PanelVisible() noexcept {
-    const HWND panel = ui::PanelWindow();
-    return panel && ::IsWindowVisible(panel);
-}
-
 }  // namespace
 
 void Main::CommandMenuInit() {
@@ -111,7 +106,7 @@ void Main::menuEnablePluginClick() {
 void Main::ToggleDockableWindowVisible() {
     if (!ui::PanelWindow())
         return;
-    if (!PanelVisible()) {
+    if (!ui::PanelVisible()) {
         if (pluginEnabled) {
             ShowDockableWindow();
             DoUpdateAll(false);
@@ -119,7 +114,7 @@ void Main::ToggleDockableWindowVisible() {
     } else {
         HideDockableWindow();
     }
-    PluginBase::SetCheck(MENU_DOCKABLE_WINDOW_VISIBLE, PanelVisible());
+    ui::UpdateCheckMark();
 }
 
 void Main::menuEnableAlternateStylingClick() {

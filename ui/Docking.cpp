@@ -26,12 +26,6 @@ host::NppTbData dockRecord{};
 wchar_t dockName[64] = {};
 wchar_t dockModuleName[64] = {};
 
-// From the window's real state, read after the host has handled the message.
-void UpdateCheckMark() noexcept {
-    const HWND window = PanelWindow();
-    PluginBase::SetCheck(Main::MENU_DOCKABLE_WINDOW_VISIBLE, window && ::IsWindowVisible(window));
-}
-
 void CopyInto(wchar_t (&target)[64], std::wstring_view text) noexcept {
     const std::size_t units = std::min(text.size(), std::size(target) - 1);
     std::copy_n(text.data(), units, target);
@@ -42,6 +36,16 @@ void CopyInto(wchar_t (&target)[64], std::wstring_view text) noexcept {
 
 HWND PanelWindow() noexcept {
     return panel ? panel->Handle() : nullptr;
+}
+
+bool PanelVisible() noexcept {
+    const HWND window = PanelWindow();
+    return window && ::IsWindowVisible(window);
+}
+
+// Read after the host has handled the message, from the window itself.
+void UpdateCheckMark() noexcept {
+    PluginBase::SetCheck(Main::MENU_DOCKABLE_WINDOW_VISIBLE, PanelVisible());
 }
 
 void CloseDockableWindow() noexcept {

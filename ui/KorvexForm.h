@@ -56,6 +56,10 @@ private:
 // For the host's commands and shutdown. The panel exists from the first
 // switch-on; these are null or do nothing before that and after Close.
 [[nodiscard]] HWND PanelWindow() noexcept;
+// Whether the panel window is on screen right now, whatever was asked of the host.
+[[nodiscard]] bool PanelVisible() noexcept;
+// The mark of "Definitievenster zichtbaar", set from PanelVisible.
+void UpdateCheckMark() noexcept;
 void CloseDockableWindow() noexcept;
 
 }  // namespace korvex::ui
