@@ -4,6 +4,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include "tests/host/TestHost.h"
 #include "tests/plugin/Documents.h"
@@ -15,13 +17,13 @@ using korvex::testhost::TestHost;
 namespace {
 
 // Counts how often the list is emptied, behind the panel's back.
-WNDPROC listProc = nullptr;
 int resets = 0;
-LRESULT CALLBACK CountingProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK CountingProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == LB_RESETCONTENT)
         ++resets;
-    return ::CallWindowProcW(listProc, list, message, wParam, lParam);
+    return ::DefSubclassProc(list, message, wParam, lParam);
 }
+constexpr UINT_PTR CountingId = 0x4B56;
 
 struct PanelTexts {
     std::wstring standaard, versie, record, patroon, verplicht;
@@ -40,12 +42,11 @@ protected:
         ASSERT_TRUE(host.Panel());
         list = ::GetDlgItem(host.Panel(), IDC_LISTBOX1);
         ASSERT_TRUE(list);
-        listProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+        ASSERT_TRUE(::SetWindowSubclass(list, &CountingProc, CountingId, 0));
         resets = 0;
     }
     void TearDown() override {
-        ::SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc));
+        ::RemoveWindowSubclass(list, &CountingProc, CountingId);
     }
 
     std::wstring Label(int id) const {
